@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds with warnings as errors and runs every test.
+#
+#   scripts/test.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANDREL_WERROR=ON
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j 2
