@@ -58,14 +58,38 @@ Bytes encodeInto(const Object& object, size_t size, size_t* written) {
   return buffer;
 }
 
-// encoded returns an object's encoding, checking that it wrote exactly encodedSize() octets.
+// encoded returns an object's encoding, checking that it wrote exactly the size it announced:
+// encodedSize(), or contentSize() for a PDU body, which writes only its fields.
 template <typename Object>
 Bytes encoded(const Object& object) {
-  size_t written = 0;
-  Bytes out = encodeInto(object, object.encodedSize(), &written);
-  if (written != object.encodedSize()) {
-    ADD_FAILURE() << "wrote " << written << " octets, encodedSize() says " << object.encodedSize();
+  size_t size = 0;
+  if constexpr (requires { object.encodedSize(); }) {
+    size = object.encodedSize();
+  } else {
+    size = object.contentSize();
   }
+  size_t written = 0;
+  Bytes out = encodeInto(object, size, &written);
+  if (written != size) ADD_FAILURE() << "wrote " << written << " octets, announced " << size;
+  return out;
+}
+
+// tlv builds a complete element with a one-octet tag, written independently of the library's own
+// length writer: short form up to 126, long form from 127 on.
+inline Bytes tlv(uint8_t tag, const Bytes& content) {
+  Bytes out{tag};
+  size_t length = content.size();
+  if (length <= 126) {
+    out.push_back(static_cast<uint8_t>(length));
+  } else {
+    Bytes octets;
+    for (size_t rest = length; rest != 0; rest >>= 8) {
+      octets.insert(octets.begin(), static_cast<uint8_t>(rest));
+    }
+    out.push_back(static_cast<uint8_t>(0x80 + octets.size()));
+    out.insert(out.end(), octets.begin(), octets.end());
+  }
+  out.insert(out.end(), content.begin(), content.end());
   return out;
 }
 
