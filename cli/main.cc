@@ -1,9 +1,15 @@
-// Until the exchange with the switch is in place the command only explains its usage.
-#include <cstdio>
+#include <span>
 
-#include "cli/texts.h"
+#include "cli/apply_request.h"
+#include "cli/console.h"
+#include "cli/local_clock.h"
+#include "cli/vandrel.h"
 
 int main(int argc, char** argv) {
-  std::fputs(vandrel::usageText(argc > 0 ? argv[0] : "").c_str(), stdout);
-  return 1;
+  vandrel::StandardOutput output;
+  auto exchange = [](const vandrel::CommandLine& line, vandrel::Console& console) {
+    return vandrel::applyChanges(line, console);
+  };
+  return vandrel::runVandrel(std::span<const char* const>(argv, static_cast<size_t>(argc)), output,
+                             exchange, vandrel::localLogStamp);
 }
