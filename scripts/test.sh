@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# Installs what the tests need, builds with warnings as errors and runs every test.
+# Installs what the tests need, builds, and runs every test stage in turn. Name stages to run only
+# those:
 #
-#   scripts/test.sh
+#   scripts/test.sh                  # every stage
+#   scripts/test.sh main sanitize    # the plain build and the sanitizer build only
+#
+# Stages (each one is scripts/stages/<name>.sh):
+#   main       build with warnings as errors; unit and end-to-end tests
+#   sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
+#   valgrind   the end-to-end tests with the tool under valgrind memcheck
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANDREL_WERROR=ON
-cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j 2
+all=(main sanitize valgrind)
+stages=("${@:-${all[@]}}")
+total=$SECONDS
+for stage in "${stages[@]}"; do
+  echo "=== stage $stage"
+  start=$SECONDS
+  "scripts/stages/$stage.sh"
+  echo "=== stage $stage passed in $((SECONDS - start)) s"
+done
+echo "=== all stages passed in $((SECONDS - total)) s: ${stages[*]}"
