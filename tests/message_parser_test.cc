@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "ber/ber_codec.h"
 #include "snmp/pdu_body.h"
 #include "test_bytes.h"
 
@@ -106,6 +107,65 @@ TEST(MessageParserTest, EveryValueTypeAndBothTrapsRoundTrip) {
   ASSERT_NE(nullptr, v2);
   EXPECT_EQ(toHex(trapV2), toHex(encoded(*v2)));
   EXPECT_EQ("255.255.255.255", *v2->agentAddress());
+}
+
+// Datagrams captured from a real agent (Net-SNMP's snmpd and snmptrap) decode to what they say
+// and encode again to the very same bytes, but for an element of a tag without a class of its
+// own, which is kept as an Opaque (tag 44).
+TEST(MessageParserTest, CapturedDatagramsDecodeAndEncodeAgainUnchanged) {
+  const struct {
+    const char* why;
+    const char* wire;
+    int32_t requestId, errorStatus, errorIndex;
+    int32_t lastBinding;
+    const char* lastType;
+    const char* lastValue;
+    bool sameBytes = true;
+  } cases[] = {
+      {"the reply to the apply request",
+       "302d020100040770726976617465a21f02017b02010002010030143012060d2b060104018e50020102010200020"
+       "1"
+       "02",
+       123, 0, 0, 1, "Integer", "2"},
+      {"the reply to the apply request with a read-only community",
+       "302c02010004067075626c6963a21f02017b02010202010130143012060d2b060104018e5002010201020002010"
+       "2",
+       123, 2, 1, 1, "Integer", "2"},
+      {"an SNMPv2c reply with a Counter64",
+       "303b02010104067075626c6963a22e02010702010002010030233011060b2b060102011f0101010601460200a43"
+       "0"
+       "0e06082b06010201010300430200d1",
+       7, 0, 0, 2, "TimeTick", "209"},
+      {"an SNMPv2c reply with noSuchObject, an element of its own tag",
+       "302802010104067075626c6963a21b0201070201000201003010300e060a2b06010401868d1f01008000", 7, 0,
+       0, 1, "Opaque", "", false},
+      {"an SNMPv1 trap",
+       "304e02010004067075626c6963a44106072b060104018e504004c00002010201060201114302012c3026300f060"
+       "8"
+       "2b0601020101050004037377313013060a2b060102010202010a01410500ffffffff",
+       0, 0, 0, 2, "Counter", "4294967295"},
+      {"an SNMPv2c trap",
+       "306c02010104067075626c6963a75f02043fdd73ff0201000201003051300e06082b060102010103004302012c3"
+       "0"
+       "17060a2b06010603010104010006092b0601060301010503300f060a2b0601020102020101010201013015060d2"
+       "b"
+       "06010201041401017f00000140047f000001",
+       0x3fdd73ff, 0, 0, 4, "IpAddress", "127.0.0.1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    Bytes datagram = hex(c.wire);
+    auto decoded = parse(datagram);
+    ASSERT_NE(nullptr, decoded);
+    EXPECT_EQ(c.requestId, decoded->requestId());
+    EXPECT_EQ(c.errorStatus, decoded->errorStatus());
+    EXPECT_EQ(c.errorIndex, decoded->errorIndex());
+    EXPECT_EQ(c.lastBinding, decoded->varBindCount());
+    EXPECT_EQ(c.lastType, decoded->varBindType(c.lastBinding));
+    EXPECT_EQ(c.lastValue, decoded->varBindValue(c.lastBinding));
+    if (!c.sameBytes) datagram[datagram.size() - 2] = kTagOpaque;
+    EXPECT_EQ(toHex(datagram), toHex(encoded(*decoded)));
+  }
 }
 
 // The decoder is lenient where the format allows it; each row shows one leniency.
