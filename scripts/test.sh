@@ -9,10 +9,11 @@
 #   main       build with warnings as errors; unit and end-to-end tests
 #   sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   valgrind   the end-to-end tests with the tool under valgrind memcheck
+#   package    install rules, CMake package and pkg-config file, manual page, .deb via dpkg
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(main sanitize valgrind)
+all=(main sanitize valgrind package)
 stages=("${@:-${all[@]}}")
 total=$SECONDS
 for stage in "${stages[@]}"; do
