@@ -10,10 +10,11 @@
 #   sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   valgrind   the end-to-end tests with the tool under valgrind memcheck
 #   fuzz       the libFuzzer targets: their seed corpora replayed, then a short fuzzing run each
+#   package    install rules, CMake package and pkg-config file, manual page, .deb via dpkg
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(main sanitize valgrind fuzz)
+all=(main sanitize valgrind fuzz package)
 stages=("${@:-${all[@]}}")
 total=$SECONDS
 for stage in "${stages[@]}"; do
