@@ -54,8 +54,9 @@ bool resolveIpv4(const std::string& host, std::array<uint8_t, 4>& address) {
     WSASetLastError(WSAHOST_NOT_FOUND);
     return false;
   }
-  unsigned long dotted = ::inet_addr(host.c_str());
-  if (dotted != INADDR_NONE) {
+  in_addr dotted{};
+  dotted.s_addr = ::inet_addr(host.c_str());
+  if (dotted.s_addr != INADDR_NONE) {
     std::memcpy(address.data(), &dotted, address.size());
     return true;
   }
