@@ -52,7 +52,7 @@ WaitResult waitReadable(SocketHandle socket, int32_t timeoutSeconds);
 
 // receiveDatagram reads one datagram into `buffer` without asking for its sender. Returns its
 // length, or -1 on failure. A datagram longer than `size` is a failure (EMSGSIZE, WSAEMSGSIZE),
-// and so is an empty one (ENODATA, WSAENOMORE).
+// and so is an empty one (ENODATA, WSANO_DATA).
 long receiveDatagram(SocketHandle socket, uint8_t* buffer, size_t size);
 
 }  // namespace vandrel

@@ -11,10 +11,11 @@
 #   valgrind   the end-to-end tests with the tool under valgrind memcheck
 #   fuzz       the libFuzzer targets: their seed corpora replayed, then a short fuzzing run each
 #   package    install rules, CMake package and pkg-config file, manual page, .deb via dpkg
+#   windows    cross-build for Windows (MinGW-w64); unit and end-to-end tests under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(main sanitize valgrind fuzz package)
+all=(main sanitize valgrind fuzz package windows)
 stages=("${@:-${all[@]}}")
 total=$SECONDS
 for stage in "${stages[@]}"; do

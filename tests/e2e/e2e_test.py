@@ -3,7 +3,8 @@ Net-SNMP's snmpd on 127.0.0.1:161, each test in a network namespace of its own.
 
 Environment:
   VANDREL          path of the tool to test (required)
-  VANDREL_WRAPPER  command put in front of the tool (valgrind ..., wine), split like a shell would
+  VANDREL_WRAPPER  command put in front of the tool (valgrind ..., wine), split like a shell would;
+                   under Wine each namespace runs a Wine server of its own (WINEPREFIX is kept)
   VANDREL_CRLF     1 when the tool ends its lines with CR LF (a Windows build)
 """
 import datetime
@@ -22,6 +23,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 TOOL = os.environ.get("VANDREL", "")
 WRAPPER = shlex.split(os.environ.get("VANDREL_WRAPPER", ""))
 CRLF = os.environ.get("VANDREL_CRLF") == "1"
+WINE = bool(WRAPPER) and os.path.basename(WRAPPER[0]) in ("wine", "wine64")
 
 BANNER = "\n  Vandrel version 1.2\n  Copyright (c) 2026 The Vandrel developers\n\n"
 APPLIED = "Configuration changes applied\n"
@@ -49,7 +51,7 @@ def usage(shown_name):
 def run(args, agent=None, snmpd=False, hosts=(), env=None, pty=False):
     """Runs the tool with `args` in a fresh network namespace and returns what happened."""
     scenario = {"tool": WRAPPER + [TOOL], "args": list(args), "agent": agent, "snmpd": snmpd,
-                "hosts": list(hosts), "env": env or {}, "pty": pty}
+                "hosts": list(hosts), "env": env or {}, "pty": pty, "wine": WINE}
     inner = subprocess.run(
         ["unshare", "-rnm", "--", sys.executable, os.path.join(HERE, "netns_scenario.py"),
          json.dumps(scenario)], capture_output=True, text=True, timeout=180)

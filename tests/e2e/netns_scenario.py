@@ -12,9 +12,11 @@ Scenario keys:
   snmpd      true to run Net-SNMP's snmpd as the switch on 127.0.0.1:161
   hosts      extra /etc/hosts lines
   pty        true to run the tool on a pseudo-terminal
+  wine       true when the tool runs under Wine (see PrivateWine)
 """
 import json
 import os
+import re
 import select
 import shutil
 import socket
@@ -86,6 +88,43 @@ class ScriptedAgent(threading.Thread):
         self.reply_sent_at = time.monotonic()
 
 
+class PrivateWine:
+    """A Wine server of this namespace's own, its helper processes started apart from the tool.
+
+    Wine processes find their server through a socket under /tmp/.wine-<uid>, and the server
+    creates the sockets that Windows programs ask for. A server started outside this namespace
+    would be found and reused, and the tool's datagrams would leave from the machine's network
+    instead of this namespace's loopback. So the namespace gets a /tmp of its own before anything
+    is put there, and its first Wine process starts a new server here. The Wine prefix and the
+    tool must therefore lie outside /tmp.
+
+    The server and the helper processes (services, device manager, ...) live on after the program
+    that started them and keep its standard streams. Started by the tool they would hold its
+    output pipe open, so they are started first, on /dev/null, and stopped at the end.
+    """
+
+    def __init__(self, env, tool):
+        self.env = env
+        prefix = env.get("WINEPREFIX", os.path.expanduser("~/.wine"))
+        for path in (prefix, tool):
+            if os.path.realpath(path).startswith("/tmp/"):
+                raise RuntimeError(f"{path} is in /tmp, which Wine runs here do not see")
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777", "tmpfs", "/tmp"], check=True)
+
+    def start(self):
+        # A persistent server keeps the helpers running between wineboot and the tool.
+        self.quietly(["wineserver", "-p"])
+        self.quietly(["wineboot"])
+
+    def stop(self):
+        self.quietly(["wineserver", "-k"], check=False)  # ends the helpers and the server
+        self.quietly(["wineserver", "-w"], check=False)
+
+    def quietly(self, command, check=True):
+        subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, env=self.env, check=check, timeout=60)
+
+
 def private_file(directory, name, text, over):
     """Writes `text` to a file and mounts it over `over`, for this namespace only."""
     path = os.path.join(directory, name)
@@ -124,8 +163,21 @@ def run_on_pipe(command, env):
     return tool.stdout, tool.stderr, tool.returncode
 
 
+CURSOR_FORWARD = re.compile(rb"\x1b\[(\d*)C")
+OTHER_CONTROL = re.compile(rb"\x1b\[[0-9;?]*[A-Za-z]")
+
+
+def screen_text(output):
+    """The text a terminal shows for `output`. Wine's console draws on a terminal with control
+    sequences (each blank as 'erase line, cursor right', the cursor hidden around each letter);
+    a program that writes plain text is left as it is."""
+    output = CURSOR_FORWARD.sub(lambda m: b" " * int(m.group(1) or 1), output)
+    return OTHER_CONTROL.sub(b"", output)
+
+
 def run_on_pty(command, env, progress_seen):
-    """Runs the tool with its standard output on a terminal, noting when the progress text shows."""
+    """Runs the tool with its standard output on a terminal, noting when the progress text shows.
+    Returns the text as the terminal shows it."""
     master, slave = os.openpty()
     tool = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=slave,
                             stderr=subprocess.PIPE, env=env)
@@ -139,16 +191,19 @@ def run_on_pty(command, env, progress_seen):
         if not chunk:
             break
         output += chunk
-        if b"Sending request..." in output and not progress_seen.is_set():
+        if b"Sending request..." in screen_text(output) and not progress_seen.is_set():
             progress_seen.set()
     os.close(master)
     stderr = tool.stderr.read()
-    return output, stderr, tool.wait(timeout=120)
+    return screen_text(output), stderr, tool.wait(timeout=120)
 
 
 def main():
     scenario = json.loads(sys.argv[1])
     subprocess.run(["ip", "link", "set", "lo", "up"], check=True)
+    env = dict(os.environ, **scenario.get("env", {}))
+    # Before anything goes into /tmp.
+    wine = PrivateWine(env, scenario["tool"][-1]) if scenario.get("wine") else None
     directory = tempfile.mkdtemp(prefix="vandrel-e2e-")
     result = {}
     try:
@@ -165,7 +220,8 @@ def main():
         if scenario.get("snmpd"):
             daemon = start_snmpd(directory)
 
-        env = dict(os.environ, **scenario.get("env", {}))
+        if wine:
+            wine.start()
         command = scenario["tool"] + scenario["args"]
         started = time.time()
         start = time.monotonic()
@@ -188,6 +244,8 @@ def main():
             daemon.terminate()
             daemon.wait(timeout=10)
     finally:
+        if wine:
+            wine.stop()
         shutil.rmtree(directory, ignore_errors=True)
     json.dump(result, sys.stdout)
 
