@@ -93,7 +93,10 @@ class SnmpMessage : public SnmpMessageBase {
                    int32_t specificTrap) override;
 
  private:
-  uint32_t pduElementContentSize() const;
+  // pduElementContentSize is the body's size plus the binding list's, given the list's content.
+  uint32_t pduElementContentSize(uint32_t bindingsContent) const;
+  // contentSizeAround is contentSize for a PDU element of the given content size.
+  uint32_t contentSizeAround(uint32_t pduElementContent) const;
 
   std::unique_ptr<AsnOctetString> community_;
   std::unique_ptr<AsnInteger> version_;
