@@ -17,7 +17,11 @@ constexpr std::string_view kSnmpTrapOid = "1.3.6.1.6.3.1.1.4.1.0";
 constexpr std::string_view kSnmpTraps = "1.3.6.1.6.3.1.1.5.";
 }  // namespace
 
-SnmpMessage::SnmpMessage() : community_(std::make_unique<AsnOctetString>(kDefaultCommunity)) {}
+SnmpMessage::SnmpMessage() : SnmpMessage(nullptr) {}
+
+SnmpMessage::SnmpMessage(std::unique_ptr<AsnOctetString> community)
+    : community_(community ? std::move(community)
+                           : std::make_unique<AsnOctetString>(kDefaultCommunity)) {}
 
 SnmpMessage::SnmpMessage(uint32_t type, int32_t version) : SnmpMessage() {
   version_ = std::make_unique<AsnInteger>(version);

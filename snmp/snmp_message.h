@@ -32,6 +32,9 @@ class SnmpMessage : public SnmpMessageBase {
   SnmpMessage(uint32_t type, int32_t version);
   // Decoding constructor: the default community, no version, no body, pduType 0.
   SnmpMessage();
+  // Decoding constructor for a message whose community has been read: that community (the default
+  // one when null), no version, no body, pduType 0.
+  explicit SnmpMessage(std::unique_ptr<AsnOctetString> community);
   ~SnmpMessage() override;
 
   void encode(uint8_t*& cursor) const override;
