@@ -31,19 +31,6 @@ void AsnNumber::setValue(int32_t v) {
   discardText();
 }
 
-void AsnNumber::encode(uint8_t*& cursor) const {
-  if (contentLength() == 1) {  // most numbers on the wire (request-ids, statuses, small values)
-    uint8_t* out = cursor;
-    out[0] = static_cast<uint8_t>(tag());
-    out[1] = 1;
-    out[2] = static_cast<uint8_t>(value_);
-    cursor = out + 3;
-    return;
-  }
-  *cursor++ = static_cast<uint8_t>(tag());
-  encodeBody(cursor);
-}
-
 void AsnNumber::encodeBody(uint8_t*& cursor) const {
   uint32_t n = contentLength();
   writeLength(cursor, n);

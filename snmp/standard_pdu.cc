@@ -21,9 +21,9 @@ void StandardPdu::giveDefaults() {
 }
 
 void StandardPdu::encode(uint8_t*& cursor) const {
-  encodeField(requestId_.get(), cursor);
-  encodeField(errorStatus_.get(), cursor);
-  encodeField(errorIndex_.get(), cursor);
+  encodeField(requestId_, cursor);
+  encodeField(errorStatus_, cursor);
+  encodeField(errorIndex_, cursor);
 }
 
 void StandardPdu::setRequestId(int32_t v) { requestId_ = std::make_unique<AsnInteger>(v); }
