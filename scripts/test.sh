@@ -9,10 +9,11 @@
 #   main       build with warnings as errors; unit and end-to-end tests
 #   sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   valgrind   the end-to-end tests with the tool under valgrind memcheck
+#   bench      the benchmarks built and run once with tiny counts (they assert no time)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(main sanitize valgrind)
+all=(main sanitize valgrind bench)
 stages=("${@:-${all[@]}}")
 total=$SECONDS
 for stage in "${stages[@]}"; do
