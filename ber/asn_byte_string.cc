@@ -1,7 +1,7 @@
 #include "ber/asn_byte_string.h"
 
 #include <algorithm>
-#include <utility>
+#include <cstring>
 
 #include "ber/ber_codec.h"
 
@@ -16,20 +16,21 @@ AsnByteString::AsnByteString(BerReader& in, uint16_t tag, const char* typeName)
     setContentLength(0);
     return;
   }
-  content_.assign(bytes.pos, bytes.end);
+  content_.assign({bytes.pos, bytes.end});
 }
 
-void AsnByteString::setContent(std::vector<uint8_t> content) {
-  if (content.size() > kMaxContentLength) content.resize(kMaxContentLength);
-  content_ = std::move(content);
+void AsnByteString::setContent(std::span<const uint8_t> content) {
+  content_.assign(content.first(std::min<size_t>(content.size(), kMaxContentLength)));
   setContentLength(static_cast<uint16_t>(content_.size()));
   discardText();
 }
 
 void AsnByteString::encode(uint8_t*& cursor) const {
-  *cursor++ = static_cast<uint8_t>(tag());
-  writeLength(cursor, contentLength());
-  cursor = std::copy(content_.begin(), content_.end(), cursor);
+  uint8_t* out = cursor;  // a local pointer: see writeLength
+  *out++ = static_cast<uint8_t>(tag());
+  writeLength(out, contentLength());
+  std::memcpy(out, content_.data(), content_.size());
+  cursor = out + content_.size();
 }
 
 }  // namespace vandrel

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "ber/asn_value.h"
+#include "ber/content_bytes.h"
 
 namespace vandrel {
 
@@ -17,7 +17,7 @@ class AsnByteString : public AsnValue {
   void encode(uint8_t*& cursor) const override;
 
   // content returns the content octets, exactly contentLength() of them.
-  std::span<const uint8_t> content() const { return content_; }
+  std::span<const uint8_t> content() const { return content_.span(); }
 
  protected:
   AsnByteString(uint16_t tag, const char* typeName);
@@ -26,11 +26,11 @@ class AsnByteString : public AsnValue {
   // empty; nothing outside the data is read.
   AsnByteString(BerReader& in, uint16_t tag, const char* typeName);
 
-  // setContent takes the content octets; at most kMaxContentLength of them are kept.
-  void setContent(std::vector<uint8_t> content);
+  // setContent copies the content octets; at most kMaxContentLength of them are kept.
+  void setContent(std::span<const uint8_t> content);
 
  private:
-  std::vector<uint8_t> content_;
+  ContentBytes content_;
 };
 
 }  // namespace vandrel

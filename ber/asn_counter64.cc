@@ -27,11 +27,14 @@ void AsnNumber64::encode(uint8_t*& cursor) const {
 }
 
 void AsnNumber64::encodeBody(uint8_t*& cursor) const {
-  writeLength(cursor, contentLength());
-  for (uint32_t j = 0; j < contentLength(); ++j) {
-    uint32_t shift = 8 * (contentLength() - 1 - j);
-    *cursor++ = shift >= 64 ? 0x00 : static_cast<uint8_t>(value_ >> shift);
+  uint32_t n = contentLength();
+  writeLength(cursor, n);
+  uint8_t* out = cursor;  // a local pointer: see writeLength
+  for (uint32_t j = n; j > 0; --j) {
+    uint32_t shift = 8 * (j - 1);
+    *out++ = shift >= 64 ? 0x00 : static_cast<uint8_t>(value_ >> shift);
   }
+  cursor = out;
 }
 
 std::string AsnNumber64::buildText() const { return std::to_string(value_); }

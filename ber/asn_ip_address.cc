@@ -1,5 +1,6 @@
 #include "ber/asn_ip_address.h"
 
+#include <array>
 #include <vector>
 
 #include "ber/ber_codec.h"
@@ -9,11 +10,11 @@ namespace vandrel {
 
 AsnIpAddress::AsnIpAddress(std::string_view dotted) : AsnByteString(kTagIpAddress, "IpAddress") {
   std::vector<uint32_t> parts = splitDotted(dotted);
-  std::vector<uint8_t> octets(4, 0);
+  std::array<uint8_t, 4> octets{};
   for (size_t i = 0; i < parts.size() && i < octets.size(); ++i) {
     octets[i] = static_cast<uint8_t>(parts[i]);
   }
-  setContent(std::move(octets));
+  setContent(octets);
 }
 
 AsnIpAddress::AsnIpAddress(BerReader& in) : AsnByteString(in, kTagIpAddress, "IpAddress") {}

@@ -31,19 +31,17 @@ void AsnNumber::setValue(int32_t v) {
   discardText();
 }
 
-void AsnNumber::encode(uint8_t*& cursor) const {
-  *cursor++ = static_cast<uint8_t>(tag());
-  encodeBody(cursor);
-}
-
 void AsnNumber::encodeBody(uint8_t*& cursor) const {
-  writeLength(cursor, contentLength());
+  uint32_t n = contentLength();
+  writeLength(cursor, n);
   int64_t number = widened();
   uint8_t fill = number < 0 ? 0xFF : 0x00;
-  for (uint32_t j = 0; j < contentLength(); ++j) {
-    uint32_t shift = 8 * (contentLength() - 1 - j);
-    *cursor++ = shift >= 64 ? fill : static_cast<uint8_t>(number >> shift);
+  uint8_t* out = cursor;  // a local pointer: see writeLength
+  for (uint32_t j = n; j > 0; --j) {
+    uint32_t shift = 8 * (j - 1);
+    *out++ = shift >= 64 ? fill : static_cast<uint8_t>(number >> shift);
   }
+  cursor = out;
 }
 
 std::string AsnNumber::buildText() const { return std::to_string(widened()); }

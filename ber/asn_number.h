@@ -16,8 +16,20 @@ namespace vandrel {
 // the minimal encoding of the unsigned number (2^31 and above take a leading 00 octet).
 class AsnNumber : public AsnValue {
  public:
-  // encode writes the tag octet, then the length octets and content (encodeBody).
-  void encode(uint8_t*& cursor) const override;
+  // encode writes the tag octet, then the length octets and content (encodeBody). Defined here so
+  // that a caller that knows the class (a PDU's INTEGER fields) can have it inline.
+  void encode(uint8_t*& cursor) const override {
+    if (contentLength() == 1) {  // most numbers on the wire (request-ids, statuses, small values)
+      uint8_t* out = cursor;
+      out[0] = static_cast<uint8_t>(tag());
+      out[1] = 1;
+      out[2] = static_cast<uint8_t>(value_);
+      cursor = out + 3;
+      return;
+    }
+    *cursor++ = static_cast<uint8_t>(tag());
+    encodeBody(cursor);
+  }
 
   int32_t value() const { return value_; }
 
@@ -47,7 +59,7 @@ class AsnNumber : public AsnValue {
 };
 
 // AsnInteger is the ASN.1 INTEGER (tag 0x02, type name "Integer").
-class AsnInteger : public AsnNumber {
+class AsnInteger final : public AsnNumber {
  public:
   explicit AsnInteger(int32_t v);
   explicit AsnInteger(BerReader& in);

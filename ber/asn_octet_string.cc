@@ -5,7 +5,7 @@
 namespace vandrel {
 
 AsnOctetString::AsnOctetString(std::string_view text) : AsnByteString(kTagOctetString, "String") {
-  setContent(std::vector<uint8_t>(text.begin(), text.end()));
+  setContent({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
 }
 
 AsnOctetString::AsnOctetString(BerReader& in) : AsnByteString(in, kTagOctetString, "String") {}

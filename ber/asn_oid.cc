@@ -21,7 +21,7 @@ AsnOid::AsnOid(std::string_view dotted) : AsnByteString(kTagOid, "OID") {
   uint8_t* cursor = content.data();
   joinFirstOctet(cursor, first, second);
   for (size_t i = 2; i < arcs.size(); ++i) cursor += writeSubId(cursor, arcs[i]);
-  setContent(std::move(content));
+  setContent(content);
 }
 
 AsnOid::AsnOid(BerReader& in) : AsnByteString(in, kTagOid, "OID") {}

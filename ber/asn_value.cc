@@ -31,6 +31,4 @@ const std::string& AsnValue::toText() const {
   return *text_;
 }
 
-uint32_t AsnValue::encodedSize() const { return vandrel::encodedSize(contentLength_); }
-
 }  // namespace vandrel

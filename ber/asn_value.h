@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ber/ber_codec.h"
 #include "ber/ber_cursor.h"
 #include "ber/ber_object.h"
 
@@ -32,7 +33,7 @@ class AsnValue : public BerObject {
 
   // encodedSize returns the size of the complete encoding: 1 + lengthOctets(contentLength) +
   // contentLength.
-  uint32_t encodedSize() const;
+  uint32_t encodedSize() const { return vandrel::encodedSize(contentLength_); }
 
   uint16_t contentLength() const { return contentLength_; }
   uint16_t tag() const { return tag_; }

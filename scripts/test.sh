@@ -12,10 +12,11 @@
 #   fuzz       the libFuzzer targets: their seed corpora replayed, then a short fuzzing run each
 #   package    install rules, CMake package and pkg-config file, manual page, .deb via dpkg
 #   windows    cross-build for Windows (MinGW-w64); unit and end-to-end tests under Wine
+#   bench      the benchmarks built and run once with tiny counts (they assert no time)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all=(main sanitize valgrind fuzz package windows)
+all=(main sanitize valgrind fuzz package windows bench)
 stages=("${@:-${all[@]}}")
 total=$SECONDS
 for stage in "${stages[@]}"; do

@@ -75,14 +75,17 @@ MessageParser::MessageParser(const uint8_t* datagram, size_t length) {
   // The declared length is compared with the whole datagram, as received.
   if (!in.ok() || declared > length) return;
 
-  auto message = std::make_unique<SnmpMessage>();
-  if (readTag(in) == kTagInteger && in.ok()) message->setVersion(std::make_unique<AsnInteger>(in));
-  if (readTag(in) == kTagOctetString && in.ok()) {
-    message->setCommunity(std::make_unique<AsnOctetString>(in));
-  }
+  // Version and community are read before the message is made, so that a received community
+  // takes the place of the default one instead of replacing it.
+  std::unique_ptr<AsnInteger> version;
+  if (readTag(in) == kTagInteger && in.ok()) version = std::make_unique<AsnInteger>(in);
+  std::unique_ptr<AsnOctetString> community;
+  if (readTag(in) == kTagOctetString && in.ok()) community = std::make_unique<AsnOctetString>(in);
+  auto message = std::make_unique<SnmpMessage>(std::move(community));
+  if (version) message->setVersion(std::move(version));
   // The PDU tag is the byte itself; a byte outside the six PDUs leaves the message without a body
   // and the walk goes on from the next byte.
-  message->setPdu(makePduBody(in.next()));
+  message->setPdu(makePduBody(in.next(), StandardPdu::Defaults::kAfterDecoding));
   readLength(in);  // the PDU's length, not used
   if (message->pdu()) message->pdu()->decodeBody(in);
 

@@ -12,8 +12,10 @@
 namespace vandrel {
 
 // makePduBody creates the empty body for a PDU tag (0xA0 to 0xA4, 0xA7), or returns null for any
-// other tag.
-std::unique_ptr<Pdu> makePduBody(uint32_t tag);
+// other tag. The decoder asks for a standard body's defaults after decoding (see
+// StandardPdu::Defaults); its state after decodeBody is the same either way.
+std::unique_ptr<Pdu> makePduBody(
+    uint32_t tag, StandardPdu::Defaults defaults = StandardPdu::Defaults::kAtConstruction);
 
 }  // namespace vandrel
 

@@ -13,8 +13,10 @@ namespace vandrel {
 // fieldSize is a present field's encoded size, 0 for an absent one.
 inline uint32_t fieldSize(const AsnValue* field) { return field ? field->encodedSize() : 0; }
 
-// encodeField writes a present field; an absent one is left out.
-inline void encodeField(const AsnValue* field, uint8_t*& cursor) {
+// encodeField writes a present field; an absent one is left out. The field's own class is kept,
+// so that the call needs no virtual dispatch where that class is final (AsnInteger).
+template <typename Value>
+void encodeField(const std::unique_ptr<Value>& field, uint8_t*& cursor) {
   if (field) field->encode(cursor);
 }
 

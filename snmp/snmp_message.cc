@@ -17,7 +17,11 @@ constexpr std::string_view kSnmpTrapOid = "1.3.6.1.6.3.1.1.4.1.0";
 constexpr std::string_view kSnmpTraps = "1.3.6.1.6.3.1.1.5.";
 }  // namespace
 
-SnmpMessage::SnmpMessage() : community_(std::make_unique<AsnOctetString>(kDefaultCommunity)) {}
+SnmpMessage::SnmpMessage() : SnmpMessage(nullptr) {}
+
+SnmpMessage::SnmpMessage(std::unique_ptr<AsnOctetString> community)
+    : community_(community ? std::move(community)
+                           : std::make_unique<AsnOctetString>(kDefaultCommunity)) {}
 
 SnmpMessage::SnmpMessage(uint32_t type, int32_t version) : SnmpMessage() {
   version_ = std::make_unique<AsnInteger>(version);
@@ -26,31 +30,38 @@ SnmpMessage::SnmpMessage(uint32_t type, int32_t version) : SnmpMessage() {
 
 SnmpMessage::~SnmpMessage() = default;
 
-uint32_t SnmpMessage::pduElementContentSize() const {
-  return pdu_->contentSize() + bindings_.encodedSize();
+uint32_t SnmpMessage::pduElementContentSize(uint32_t bindingsContent) const {
+  return pdu_->contentSize() + vandrel::encodedSize(bindingsContent);
 }
 
 uint32_t SnmpMessage::contentSize() const {
+  return contentSizeAround(pdu_ ? pduElementContentSize(bindings_.contentSize()) : 0);
+}
+
+uint32_t SnmpMessage::contentSizeAround(uint32_t pduElementContent) const {
   uint32_t size = 0;
   if (version_) size += version_->encodedSize();
   if (community_) size += community_->encodedSize();
-  if (pdu_) size += vandrel::encodedSize(pduElementContentSize());
+  if (pdu_) size += vandrel::encodedSize(pduElementContent);
   return size;
 }
 
 uint32_t SnmpMessage::encodedSize() const { return vandrel::encodedSize(contentSize()); }
 
 void SnmpMessage::encode(uint8_t*& cursor) const {
+  // The sizes are sums over the body and every binding: each is summed once here.
+  uint32_t bindingsContent = pdu_ ? bindings_.contentSize() : 0;
+  uint32_t pduElementContent = pdu_ ? pduElementContentSize(bindingsContent) : 0;
   *cursor++ = kTagSequence;
-  writeLength(cursor, contentSize());
+  writeLength(cursor, contentSizeAround(pduElementContent));
   if (version_) version_->encode(cursor);
   if (community_) community_->encode(cursor);
   if (!pdu_) return;
   // The PDU element's tag comes from the body, not from pduType.
   *cursor++ = pdu_->pduTag();
-  writeLength(cursor, pduElementContentSize());
+  writeLength(cursor, pduElementContent);
   pdu_->encode(cursor);
-  bindings_.encode(cursor);
+  bindings_.encodeWithContentSize(cursor, bindingsContent);
 }
 
 void SnmpMessage::setType(uint32_t type) {

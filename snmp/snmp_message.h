@@ -32,6 +32,9 @@ class SnmpMessage : public SnmpMessageBase {
   SnmpMessage(uint32_t type, int32_t version);
   // Decoding constructor: the default community, no version, no body, pduType 0.
   SnmpMessage();
+  // Decoding constructor for a message whose community has been read: that community (the default
+  // one when null), no version, no body, pduType 0.
+  explicit SnmpMessage(std::unique_ptr<AsnOctetString> community);
   ~SnmpMessage() override;
 
   void encode(uint8_t*& cursor) const override;
@@ -93,7 +96,10 @@ class SnmpMessage : public SnmpMessageBase {
                    int32_t specificTrap) override;
 
  private:
-  uint32_t pduElementContentSize() const;
+  // pduElementContentSize is the body's size plus the binding list's, given the list's content.
+  uint32_t pduElementContentSize(uint32_t bindingsContent) const;
+  // contentSizeAround is contentSize for a PDU element of the given content size.
+  uint32_t contentSizeAround(uint32_t pduElementContent) const;
 
   std::unique_ptr<AsnOctetString> community_;
   std::unique_ptr<AsnInteger> version_;

@@ -7,17 +7,23 @@
 
 namespace vandrel {
 
-StandardPdu::StandardPdu(uint8_t tag)
-    // Two's complement wrap of the time in seconds: any number serves as an initial request-id.
-    : requestId_(std::make_unique<AsnInteger>(static_cast<int32_t>(std::time(nullptr)))),
-      errorStatus_(std::make_unique<AsnInteger>(0)),
-      errorIndex_(std::make_unique<AsnInteger>(0)),
-      tag_(tag) {}
+StandardPdu::StandardPdu(uint8_t tag, Defaults defaults)
+    : tag_(tag), defaultsPending_(defaults == Defaults::kAfterDecoding) {
+  if (!defaultsPending_) giveDefaults();
+}
+
+void StandardPdu::giveDefaults() {
+  // Two's complement wrap of the time in seconds: any number serves as an initial request-id.
+  if (!requestId_)
+    requestId_ = std::make_unique<AsnInteger>(static_cast<int32_t>(std::time(nullptr)));
+  if (!errorStatus_) errorStatus_ = std::make_unique<AsnInteger>(0);
+  if (!errorIndex_) errorIndex_ = std::make_unique<AsnInteger>(0);
+}
 
 void StandardPdu::encode(uint8_t*& cursor) const {
-  encodeField(requestId_.get(), cursor);
-  encodeField(errorStatus_.get(), cursor);
-  encodeField(errorIndex_.get(), cursor);
+  encodeField(requestId_, cursor);
+  encodeField(errorStatus_, cursor);
+  encodeField(errorIndex_, cursor);
 }
 
 void StandardPdu::setRequestId(int32_t v) { requestId_ = std::make_unique<AsnInteger>(v); }
@@ -35,8 +41,13 @@ void StandardPdu::decodeBody(BerReader& in) {
   decodeField(in, kTagInteger, requestId_);
   decodeField(in, kTagInteger, errorStatus_);
   decodeField(in, kTagInteger, errorIndex_);
+  if (defaultsPending_) {
+    giveDefaults();
+    defaultsPending_ = false;
+  }
 }
 
-TrapV2Pdu::TrapV2Pdu() : StandardPdu(kTagTrapV2), agentAddressText_("255.255.255.255") {}
+TrapV2Pdu::TrapV2Pdu(Defaults defaults)
+    : StandardPdu(kTagTrapV2, defaults), agentAddressText_("255.255.255.255") {}
 
 }  // namespace vandrel

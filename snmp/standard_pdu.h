@@ -15,6 +15,12 @@ namespace vandrel {
 // created as one of the five subclasses, which differ in their tag.
 class StandardPdu : public Pdu {
  public:
+  // When a body gets its initial field values (request-id the current time, error-status and
+  // error-index 0): when it is constructed, or, for a body made to be decoded, only for the
+  // fields its decodeBody does not find. The second ends in the same state without reading the
+  // clock or making values only to replace them.
+  enum class Defaults { kAtConstruction, kAfterDecoding };
+
   void encode(uint8_t*& cursor) const override;
 
   // setRequestId, setErrorIndex and setErrorStatus replace the field with an INTEGER of `v`.
@@ -34,41 +40,49 @@ class StandardPdu : public Pdu {
 
  protected:
   // The request-id starts as the current calendar time in seconds, error-status and error-index
-  // as 0.
-  explicit StandardPdu(uint8_t tag);
+  // as 0 (see Defaults).
+  StandardPdu(uint8_t tag, Defaults defaults);
 
  private:
+  // giveDefaults gives each absent field its initial value.
+  void giveDefaults();
+
   std::unique_ptr<AsnInteger> requestId_;
   std::unique_ptr<AsnInteger> errorStatus_;
   std::unique_ptr<AsnInteger> errorIndex_;
   uint8_t tag_;
+  bool defaultsPending_;  // Defaults::kAfterDecoding until decodeBody has run
 };
 
 class GetRequestPdu : public StandardPdu {
  public:
-  GetRequestPdu() : StandardPdu(kTagGetRequest) {}
+  explicit GetRequestPdu(Defaults defaults = Defaults::kAtConstruction)
+      : StandardPdu(kTagGetRequest, defaults) {}
 };
 
 class GetNextRequestPdu : public StandardPdu {
  public:
-  GetNextRequestPdu() : StandardPdu(kTagGetNextRequest) {}
+  explicit GetNextRequestPdu(Defaults defaults = Defaults::kAtConstruction)
+      : StandardPdu(kTagGetNextRequest, defaults) {}
 };
 
 class ResponsePdu : public StandardPdu {
  public:
-  ResponsePdu() : StandardPdu(kTagResponse) {}
+  explicit ResponsePdu(Defaults defaults = Defaults::kAtConstruction)
+      : StandardPdu(kTagResponse, defaults) {}
 };
 
 class SetRequestPdu : public StandardPdu {
  public:
-  SetRequestPdu() : StandardPdu(kTagSetRequest) {}
+  explicit SetRequestPdu(Defaults defaults = Defaults::kAtConstruction)
+      : StandardPdu(kTagSetRequest, defaults) {}
 };
 
 // TrapV2Pdu is the SNMPv2-Trap body. Its agent address is fixed at 255.255.255.255: the SNMPv2
 // trap has no such field, and setAgentAddress does nothing.
 class TrapV2Pdu : public StandardPdu {
  public:
-  TrapV2Pdu();
+  explicit TrapV2Pdu(Defaults defaults = Defaults::kAtConstruction);
   const std::string* agentAddress() const override { return &agentAddressText_; }
 
  private:

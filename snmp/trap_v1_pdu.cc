@@ -6,11 +6,11 @@
 namespace vandrel {
 
 void TrapV1Pdu::encode(uint8_t*& cursor) const {
-  encodeField(enterprise_.get(), cursor);
-  encodeField(agentAddress_.get(), cursor);
-  encodeField(genericTrap_.get(), cursor);
-  encodeField(specificTrap_.get(), cursor);
-  encodeField(timeStamp_.get(), cursor);
+  encodeField(enterprise_, cursor);
+  encodeField(agentAddress_, cursor);
+  encodeField(genericTrap_, cursor);
+  encodeField(specificTrap_, cursor);
+  encodeField(timeStamp_, cursor);
 }
 
 void TrapV1Pdu::setGenericTrap(int32_t v) { genericTrap_ = std::make_unique<AsnInteger>(v); }

@@ -70,9 +70,11 @@ uint32_t VarBindList::contentSize() const {
 
 uint32_t VarBindList::encodedSize() const { return vandrel::encodedSize(contentSize()); }
 
-void VarBindList::encode(uint8_t*& cursor) const {
+void VarBindList::encode(uint8_t*& cursor) const { encodeWithContentSize(cursor, contentSize()); }
+
+void VarBindList::encodeWithContentSize(uint8_t*& cursor, uint32_t contentSize) const {
   *cursor++ = kTagSequence;
-  writeLength(cursor, contentSize());
+  writeLength(cursor, contentSize);
   for (const VarBind* b = head_.get(); b; b = b->next()) b->encode(cursor);
 }
 

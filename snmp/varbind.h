@@ -72,6 +72,9 @@ class VarBindList : public BerObject {
   // writes.
   uint32_t encodedSize() const;
   void encode(uint8_t*& cursor) const override;
+  // encodeWithContentSize is encode for a caller that has already summed contentSize(): a message
+  // needs that sum for its own length octets, and the list need not walk its chain for it again.
+  void encodeWithContentSize(uint8_t*& cursor, uint32_t contentSize) const;
 
  private:
   void findTail(VarBind* from);

@@ -16,6 +16,7 @@ namespace {
 using test::Bytes;
 using test::encoded;
 using test::hex;
+using test::tlv;
 using test::toHex;
 
 template <typename Value>
@@ -111,6 +112,22 @@ TEST(AsnOctetStringTest, TextEncodesWithEitherLengthForm) {
     EXPECT_EQ(toHex(header), toHex(Bytes(wire.begin(), wire.begin() + header.size())));
     EXPECT_EQ(header.size() + c.size, wire.size());
     EXPECT_EQ(text, value.toText());
+  }
+}
+
+// Short content is kept inside the value and longer content on the heap: both sides of that
+// boundary, and the empty content, must decode, print and encode again to the same octets.
+TEST(AsnOctetStringTest, ContentOfAnySizeRoundTrips) {
+  for (size_t size : {size_t{0}, size_t{1}, size_t{31}, size_t{32}, size_t{33}, size_t{300}}) {
+    SCOPED_TRACE(size);
+    std::string text;
+    for (size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
+    Bytes wire = tlv(0x04, test::text(text));
+    auto decoded = decode<AsnOctetString>(wire);
+    EXPECT_EQ(size, decoded->contentLength());
+    EXPECT_EQ(text, decoded->toText());
+    EXPECT_EQ(toHex(wire), toHex(encoded(*decoded)));
+    EXPECT_EQ(toHex(wire), toHex(encoded(AsnOctetString(text))));
   }
 }
 

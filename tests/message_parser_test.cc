@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -224,6 +225,26 @@ TEST(MessageParserTest, LenientWalk) {
     EXPECT_EQ(c.requestId, decoded->requestId());
     EXPECT_EQ(c.pduTag, decoded->pduTag());
   }
+}
+
+// A received PDU's field whose tag does not match keeps the value a new body starts with: the
+// request-id the current time, error-status and error-index 0.
+TEST(MessageParserTest, FieldsMissingFromAReceivedPduKeepTheirInitialValues) {
+  int32_t before = static_cast<int32_t>(std::time(nullptr));
+  auto decoded =
+      parse(message("p", tlv(0xA2, concat({hex("04 01 05"), tlv(0x30, kApplyBinding)}))));
+  int32_t after = static_cast<int32_t>(std::time(nullptr));
+  ASSERT_NE(nullptr, decoded);
+  EXPECT_GE(decoded->requestId(), before);
+  EXPECT_LE(decoded->requestId(), after);
+  EXPECT_EQ(0, decoded->errorStatus());
+  EXPECT_EQ(0, decoded->errorIndex());
+  // Two INTEGERs, then a lone octet of another tag: the third field keeps its 0.
+  decoded = parse(message("p", tlv(0xA2, concat({hex("02 01 7B 02 01 02 05"), tlv(0x30, {})}))));
+  ASSERT_NE(nullptr, decoded);
+  EXPECT_EQ(123, decoded->requestId());
+  EXPECT_EQ(2, decoded->errorStatus());
+  EXPECT_EQ(0, decoded->errorIndex());
 }
 
 TEST(MessageParserTest, NameWithAnotherTagIsKeptAsItsClass) {
