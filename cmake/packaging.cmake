@@ -34,7 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
 set(CPACK_DEBIAN_TOOL_PACKAGE_NAME vandrel)
 set(CPACK_DEBIAN_TOOL_PACKAGE_SECTION net)
-# dpkg-shlibdeps reads the command's shared-library needs (libc6, libstdc++6, libgcc-s1).
+# dpkg-shlibdeps reads the command's shared-library needs (the C library; the C++ runtime is
+# linked into the command unless VANDREL_STATIC_CXX_RUNTIME is off).
 set(CPACK_DEBIAN_TOOL_PACKAGE_SHLIBDEPS ON)
 set(CPACK_COMPONENT_TOOL_DESCRIPTION
     "tells a network switch over SNMPv1 to apply its pending changes
