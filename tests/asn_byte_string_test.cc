@@ -14,20 +14,11 @@ namespace vandrel {
 namespace {
 
 using test::Bytes;
+using test::decodeValue;
 using test::encoded;
 using test::hex;
 using test::tlv;
 using test::toHex;
-
-template <typename Value>
-std::unique_ptr<Value> decode(const Bytes& wire) {
-  BerReader in(wire.data(), wire.size());
-  in.next();
-  auto value = std::make_unique<Value>(in);
-  EXPECT_TRUE(in.ok());
-  EXPECT_TRUE(in.atEnd());
-  return value;
-}
 
 TEST(AsnOidTest, DottedTextEncodesAndPrintsBack) {
   const struct {
@@ -73,7 +64,7 @@ TEST(AsnOidTest, ReceivedContentPrints) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wire);
-    auto oid = decode<AsnOid>(hex(c.wire));
+    auto oid = decodeValue<AsnOid>(hex(c.wire));
     EXPECT_EQ(c.text, oid->toText());
     EXPECT_EQ(c.wire, toHex(encoded(*oid)));
   }
@@ -123,7 +114,7 @@ TEST(AsnOctetStringTest, ContentOfAnySizeRoundTrips) {
     std::string text;
     for (size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
     Bytes wire = tlv(0x04, test::text(text));
-    auto decoded = decode<AsnOctetString>(wire);
+    auto decoded = decodeValue<AsnOctetString>(wire);
     EXPECT_EQ(size, decoded->contentLength());
     EXPECT_EQ(text, decoded->toText());
     EXPECT_EQ(toHex(wire), toHex(encoded(*decoded)));
@@ -146,7 +137,7 @@ TEST(AsnOctetStringTest, DecodesAndKeepsZeroOctets) {
   EXPECT_EQ("hello", hello.toText());
   EXPECT_TRUE(in.atEnd());
 
-  auto withZero = decode<AsnOctetString>(hex("04 03 61 00 62"));
+  auto withZero = decodeValue<AsnOctetString>(hex("04 03 61 00 62"));
   EXPECT_EQ(std::string("a\0b", 3), withZero->toText());
   EXPECT_STREQ("a", withZero->toText().c_str());
 }
@@ -173,24 +164,24 @@ TEST(AsnIpAddressTest, DottedTextGivesFourOctets) {
 }
 
 TEST(AsnIpAddressTest, ReceivedAddressesOfAnyLengthPrint) {
-  EXPECT_EQ("", decode<AsnIpAddress>(hex("40 00"))->toText());
-  EXPECT_EQ("1.2.255.4.5", decode<AsnIpAddress>(hex("40 05 01 02 FF 04 05"))->toText());
+  EXPECT_EQ("", decodeValue<AsnIpAddress>(hex("40 00"))->toText());
+  EXPECT_EQ("1.2.255.4.5", decodeValue<AsnIpAddress>(hex("40 05 01 02 FF 04 05"))->toText());
 }
 
 TEST(AsnOpaqueTest, PrintsPrintableOctetsAndSpaces) {
-  auto opaque = decode<AsnOpaque>(hex("44 03 41 00 7F"));
+  auto opaque = decodeValue<AsnOpaque>(hex("44 03 41 00 7F"));
   EXPECT_EQ("A  ", opaque->toText());
   EXPECT_EQ("44 03 41 00 7F", toHex(encoded(*opaque)));
   EXPECT_STREQ("Opaque", opaque->typeName());
 
   Bytes big = test::concat({hex("44 81 C8"), Bytes(200, 0x20)});
-  EXPECT_EQ(203u, encoded(*decode<AsnOpaque>(big)).size());
+  EXPECT_EQ(203u, encoded(*decodeValue<AsnOpaque>(big)).size());
   Bytes edge = test::concat({hex("44 81 7F"), Bytes(127, 0x7E)});
-  EXPECT_EQ(toHex(edge), toHex(encoded(*decode<AsnOpaque>(edge))));
+  EXPECT_EQ(toHex(edge), toHex(encoded(*decodeValue<AsnOpaque>(edge))));
 }
 
 TEST(AsnOpaqueTest, AnyTagDecodesAsOpaqueWithTag44) {
-  auto null = decode<AsnOpaque>(hex("05 00"));
+  auto null = decodeValue<AsnOpaque>(hex("05 00"));
   EXPECT_EQ(0, null->contentLength());
   EXPECT_EQ(kTagOpaque, null->tag());
   EXPECT_EQ("44 00", toHex(encoded(*null)));
@@ -200,7 +191,7 @@ TEST(AsnByteStringTest, TextIsBuiltOnce) {
   AsnOid oid("1.3.6");
   AsnOctetString string("abc");
   AsnIpAddress address("1.2.3.4");
-  auto opaque = decode<AsnOpaque>(hex("44 01 41"));
+  auto opaque = decodeValue<AsnOpaque>(hex("44 01 41"));
   for (const AsnValue* value :
        {static_cast<const AsnValue*>(&oid), static_cast<const AsnValue*>(&string),
         static_cast<const AsnValue*>(&address), static_cast<const AsnValue*>(opaque.get())}) {

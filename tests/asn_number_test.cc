@@ -12,21 +12,10 @@ namespace vandrel {
 namespace {
 
 using test::Bytes;
+using test::decodeValue;
 using test::encoded;
 using test::hex;
 using test::toHex;
-
-// decode runs a decoding constructor on `wire` (tag octet included) and checks that it consumed
-// exactly the whole encoding.
-template <typename Value>
-std::unique_ptr<Value> decode(const Bytes& wire) {
-  BerReader in(wire.data(), wire.size());
-  in.next();  // the tag, which the caller reads to choose the class
-  auto value = std::make_unique<Value>(in);
-  EXPECT_TRUE(in.ok());
-  EXPECT_TRUE(in.atEnd());
-  return value;
-}
 
 TEST(AsnIntegerTest, SetValueChoosesTheMinimalTwosComplementLength) {
   const struct {
@@ -63,7 +52,7 @@ TEST(AsnIntegerTest, SetValueChoosesTheMinimalTwosComplementLength) {
     EXPECT_EQ(toHex(wire), toHex(value.toBytes()));
     EXPECT_EQ(c.v, value.value());
     EXPECT_EQ(std::to_string(c.v), value.toText());
-    EXPECT_EQ(c.v, decode<AsnInteger>(wire)->value());
+    EXPECT_EQ(c.v, decodeValue<AsnInteger>(wire)->value());
   }
 }
 
@@ -73,8 +62,8 @@ TEST(AsnIntegerTest, SizesAndNames) {
   EXPECT_EQ("43 02 01 2C", toHex(encoded(AsnTimeTicks(300))));
   EXPECT_STREQ("Integer", AsnInteger(0).typeName());
   EXPECT_STREQ("TimeTick", AsnTimeTicks(0).typeName());
-  EXPECT_STREQ("Counter", decode<AsnCounter>(hex("41 01 00"))->typeName());
-  EXPECT_STREQ("Gauge", decode<AsnGauge>(hex("42 01 00"))->typeName());
+  EXPECT_STREQ("Counter", decodeValue<AsnCounter>(hex("41 01 00"))->typeName());
+  EXPECT_STREQ("Gauge", decodeValue<AsnGauge>(hex("42 01 00"))->typeName());
 }
 
 TEST(AsnIntegerTest, TextIsBuiltOnceAndFollowsSetValue) {
@@ -99,15 +88,15 @@ TEST(AsnNumberTest, DecodedValuesEncodeAgainUnchanged) {
   };
   for (const auto& c : integers) {
     SCOPED_TRACE(c.wire);
-    auto value = decode<AsnInteger>(hex(c.wire));
+    auto value = decodeValue<AsnInteger>(hex(c.wire));
     EXPECT_EQ(c.text, value->toText());
     EXPECT_EQ(c.wire, toHex(encoded(*value)));
   }
-  auto ticks = decode<AsnTimeTicks>(hex("43 04 00 00 01 2C"));
+  auto ticks = decodeValue<AsnTimeTicks>(hex("43 04 00 00 01 2C"));
   EXPECT_EQ(300, ticks->value());
   EXPECT_EQ(4, ticks->contentLength());
   EXPECT_EQ("43 04 00 00 01 2C", toHex(encoded(*ticks)));
-  auto counter = decode<AsnCounter>(hex("41 01 FF"));
+  auto counter = decodeValue<AsnCounter>(hex("41 01 FF"));
   EXPECT_EQ("255", counter->toText());
   EXPECT_EQ("41 01 FF", toHex(encoded(*counter)));
 }
@@ -115,7 +104,7 @@ TEST(AsnNumberTest, DecodedValuesEncodeAgainUnchanged) {
 // TimeTicks, Counter and Gauge are unsigned on the wire: 2^31 and above print as unsigned numbers
 // and are built with a leading 00, so the octets mean the same number to every reader.
 TEST(AsnNumberTest, UnsignedTypesKeepTheirUnsignedReading) {
-  auto gauge = decode<AsnGauge>(hex("42 05 00 FF FF FF FF"));
+  auto gauge = decodeValue<AsnGauge>(hex("42 05 00 FF FF FF FF"));
   EXPECT_EQ("4294967295", gauge->toText());
   EXPECT_EQ("42 05 00 FF FF FF FF", toHex(encoded(*gauge)));
 
@@ -131,20 +120,20 @@ TEST(AsnNumberTest, UnsignedTypesKeepTheirUnsignedReading) {
 // Content longer than the 32-bit value needs keeps its length: the extra leading octets are sign
 // octets (00 for the unsigned types), so the sizes stay exact.
 TEST(AsnNumberTest, OverlongContentKeepsItsLengthWhenEncodedAgain) {
-  auto integer = decode<AsnInteger>(hex("02 06 12 34 FF FF FF FE"));
+  auto integer = decodeValue<AsnInteger>(hex("02 06 12 34 FF FF FF FE"));
   EXPECT_EQ(-2, integer->value());
   EXPECT_EQ("02 06 FF FF FF FF FF FE", toHex(encoded(*integer)));
-  auto counter = decode<AsnCounter>(hex("41 09 01 02 03 04 05 06 07 08 09"));
+  auto counter = decodeValue<AsnCounter>(hex("41 09 01 02 03 04 05 06 07 08 09"));
   EXPECT_EQ(0x06070809, counter->value());
   EXPECT_EQ("41 09 00 00 00 00 00 06 07 08 09", toHex(encoded(*counter)));
 }
 
 TEST(AsnNumberTest, EmptyContentReadsAsZero) {
-  auto integer = decode<AsnInteger>(hex("02 00"));
+  auto integer = decodeValue<AsnInteger>(hex("02 00"));
   EXPECT_EQ(0, integer->value());
   EXPECT_EQ("0", integer->toText());
   EXPECT_EQ("02 00", toHex(encoded(*integer)));
-  auto counter = decode<AsnCounter64>(hex("46 00"));
+  auto counter = decodeValue<AsnCounter64>(hex("46 00"));
   EXPECT_EQ(0u, counter->value());
   EXPECT_EQ("46 00", toHex(encoded(*counter)));
 }
@@ -162,7 +151,7 @@ TEST(AsnCounter64Test, DecodesAndEncodesAgainUnchanged) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wire);
-    auto value = decode<AsnCounter64>(hex(c.wire));
+    auto value = decodeValue<AsnCounter64>(hex(c.wire));
     EXPECT_EQ(c.value, value->value());
     EXPECT_EQ(c.text, value->toText());
     EXPECT_EQ(c.wire, toHex(encoded(*value)));
@@ -183,7 +172,7 @@ TEST(AsnCounter64Test, SetValueUsesTheFewestOctets) {
       {4294967296u, "46 05 01 00 00 00 00"},
       {18446744073709551615u, "46 08 FF FF FF FF FF FF FF FF"},
   };
-  auto value = decode<AsnCounter64>(hex("46 01 00"));
+  auto value = decodeValue<AsnCounter64>(hex("46 01 00"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.v);
     value->setValue(c.v);

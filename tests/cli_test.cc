@@ -26,7 +26,8 @@ class StringConsole : public Console {
   std::vector<size_t> flushedAt_;
 };
 
-const std::string kBanner = "\n  Vandrel version 1.2\n  Copyright (c) 2026 The Vandrel developers\n\n";
+const std::string kBanner =
+    "\n  Vandrel version 1.2\n  Copyright (c) 2026 The Vandrel developers\n\n";
 
 // A ToolRun is one run of the tool with a scripted exchange and a fixed clock.
 struct ToolRun {
@@ -54,7 +55,9 @@ ToolRun run(std::vector<const char*> argv, Outcome outcome = Outcome::kApplied) 
 std::string usage(const std::string& shownName) {
   return kBanner +
          "  A program to use SNMP to instruct an Alteon switch to apply changes.\n"
-         "\n  Usage:\t" + shownName + " ipAddress community [-l]\n\n"
+         "\n  Usage:\t" +
+         shownName +
+         " ipAddress community [-l]\n\n"
          "  Arguments:\tipAddress = IP address of switch (or DNS name)\n"
          "\t\tcommunity = SNMP read/write community name on switch\n"
          "\t\t[-l] = Output success/failure information in logfile format\n";
@@ -144,17 +147,19 @@ TEST(ReportTest, LogModePrintsOneStampedLine) {
 }
 
 TEST(ApplyRequestTest, RequestBytesForSeveralCommunities) {
-  EXPECT_EQ("30 2F 02 01 00 04 09 63 6F 6D 6D 75 6E 69 74 79 A3 1F 02 01 7B 02 01 00 02 01 00 30 "
-            "14 30 12 06 0D 2B 06 01 04 01 8E 50 02 01 02 01 02 00 02 01 02",
-            toHex(encoded(*buildApplyRequest("community"))));
+  EXPECT_EQ(
+      "30 2F 02 01 00 04 09 63 6F 6D 6D 75 6E 69 74 79 A3 1F 02 01 7B 02 01 00 02 01 00 30 "
+      "14 30 12 06 0D 2B 06 01 04 01 8E 50 02 01 02 01 02 00 02 01 02",
+      toHex(encoded(*buildApplyRequest("community"))));
   for (size_t n : {0, 29, 30, 88, 89, 200, 1000}) {
     SCOPED_TRACE(n);
     std::string community(n, 'q');
     Bytes wire = encoded(*buildApplyRequest(community));
-    Bytes pdu = hex("A3 1F 02 01 7B 02 01 00 02 01 00 30 14 30 12 06 0D 2B 06 01 04 01 8E 50 02 01 "
-                    "02 01 02 00 02 01 02");
-    Bytes expected = test::tlv(0x30, test::concat({hex("02 01 00"),
-                                                   test::tlv(0x04, test::text(community)), pdu}));
+    Bytes pdu =
+        hex("A3 1F 02 01 7B 02 01 00 02 01 00 30 14 30 12 06 0D 2B 06 01 04 01 8E 50 02 01 "
+            "02 01 02 00 02 01 02");
+    Bytes expected = test::tlv(
+        0x30, test::concat({hex("02 01 00"), test::tlv(0x04, test::text(community)), pdu}));
     EXPECT_EQ(toHex(expected), toHex(wire));
   }
 }

@@ -6,6 +6,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,18 @@ inline Bytes tlv(uint8_t tag, const Bytes& content) {
   }
   out.insert(out.end(), content.begin(), content.end());
   return out;
+}
+
+// decodeValue runs the decoding constructor of `Value` over `wire`, tag octet first (the caller
+// reads the tag to choose the class), and checks that it consumed exactly the whole encoding.
+template <typename Value>
+std::unique_ptr<Value> decodeValue(const Bytes& wire) {
+  BerReader in(wire.data(), wire.size());
+  in.next();
+  auto value = std::make_unique<Value>(in);
+  EXPECT_TRUE(in.ok());
+  EXPECT_TRUE(in.atEnd());
+  return value;
 }
 
 inline std::string toHex(const Bytes& bytes) {

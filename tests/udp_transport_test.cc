@@ -27,6 +27,13 @@ class UdpTransportTest : public testing::Test {
   void SetUp() override { startSockets(); }
 };
 
+// sendApplyRequest sends the apply request to `agent` and has the agent receive it, so that it can
+// answer.
+void sendApplyRequest(UdpTransport& transport, LoopbackPeer& agent) {
+  transport.send(*buildApplyRequest("private"));
+  ASSERT_FALSE(agent.receive().empty());
+}
+
 double secondsSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -81,8 +88,7 @@ TEST_F(UdpTransportTest, NotReadyTransportAnswersAtOnce) {
 TEST_F(UdpTransportTest, ReplyFromAnyAddressOrPortIsAccepted) {
   LoopbackPeer agent;
   UdpTransport transport(agent.port(), "127.0.0.1");
-  transport.send(*buildApplyRequest("private"));
-  ASSERT_FALSE(agent.receive().empty());
+  sendApplyRequest(transport, agent);
   agent.replyFrom("127.0.0.1", kReply);  // another port
   EXPECT_NE(nullptr, transport.receive());
   agent.replyFrom("127.0.0.2", kReply);  // another address
@@ -103,8 +109,7 @@ TEST_F(UdpTransportTest, ZeroTimeoutWaitsWithoutLimit) {
   LoopbackPeer agent;
   UdpTransport transport(agent.port(), "127.0.0.1");
   transport.setTimeout(0);
-  transport.send(*buildApplyRequest("private"));
-  ASSERT_FALSE(agent.receive().empty());
+  sendApplyRequest(transport, agent);
   std::thread late([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(1200));
     agent.reply(kReply);
@@ -125,8 +130,7 @@ TEST_F(UdpTransportTest, FailedReceivesRecordAnError) {
     SCOPED_TRACE(c.why);
     LoopbackPeer agent;
     UdpTransport transport(agent.port(), "127.0.0.1");
-    transport.send(*buildApplyRequest("private"));
-    ASSERT_FALSE(agent.receive().empty());
+    sendApplyRequest(transport, agent);
     agent.reply(c.datagram);
     EXPECT_EQ(nullptr, transport.receive());
     EXPECT_NE(0, transport.lastError());
@@ -137,11 +141,9 @@ TEST_F(UdpTransportTest, FailedReceivesRecordAnError) {
 TEST_F(UdpTransportTest, RejectedDatagramGivesNoMessage) {
   LoopbackPeer agent;
   UdpTransport transport(agent.port(), "127.0.0.1");
-  transport.send(*buildApplyRequest("private"));
-  ASSERT_FALSE(agent.receive().empty());
+  sendApplyRequest(transport, agent);
   Bytes tooLong = kReply;
-  tooLong[1] = static_cast<uint8_t>(kReply.size());  // declared one more than the datagram
-  tooLong[1] += 1;
+  tooLong[1] = static_cast<uint8_t>(kReply.size() + 1);  // declared one more than the datagram
   agent.reply(tooLong);
   EXPECT_EQ(nullptr, transport.receive());
   EXPECT_EQ(0, transport.lastError());
@@ -150,8 +152,7 @@ TEST_F(UdpTransportTest, RejectedDatagramGivesNoMessage) {
 TEST_F(UdpTransportTest, BufferHoldsTheDatagramFollowedByZeros) {
   LoopbackPeer agent;
   UdpTransport transport(agent.port(), "127.0.0.1");
-  transport.send(*buildApplyRequest("private"));
-  ASSERT_FALSE(agent.receive().empty());
+  sendApplyRequest(transport, agent);
   agent.reply(Bytes(4000, 0xAA));  // fills most of the buffer; does not decode
   EXPECT_EQ(nullptr, transport.receive());
   EXPECT_EQ(4000, transport.receivedLength());
