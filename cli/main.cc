@@ -1,3 +1,4 @@
+#include <new>
 #include <span>
 
 #include "cli/apply_request.h"
@@ -10,6 +11,11 @@ int main(int argc, char** argv) {
   auto exchange = [](const vandrel::CommandLine& line, vandrel::Console& console) {
     return vandrel::applyChanges(line, console);
   };
-  return vandrel::runVandrel(std::span<const char* const>(argv, static_cast<size_t>(argc)), output,
-                             exchange, vandrel::localLogStamp);
+  try {
+    return vandrel::runVandrel(std::span<const char* const>(argv, static_cast<size_t>(argc)),
+                               output, exchange, vandrel::localLogStamp);
+  } catch (const std::bad_alloc&) {
+    // Out of memory before the outcome was known: never report success.
+    return 1;
+  }
 }

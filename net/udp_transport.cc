@@ -66,8 +66,12 @@ const uint8_t* UdpSocket::readDatagram() {
 
 std::unique_ptr<SnmpMessage> UdpSocket::receiveMessage() {
   if (!readDatagram()) return nullptr;
-  MessageParser parser(buffer_.data(), static_cast<size_t>(receivedLength_));
-  return parser.release();
+  try {
+    MessageParser parser(buffer_.data(), static_cast<size_t>(receivedLength_));
+    return parser.release();
+  } catch (const std::bad_alloc&) {  // a reply too large to hold is no reply
+    return nullptr;
+  }
 }
 
 UdpTransport::UdpTransport(int32_t port, std::string_view host) : UdpSocket(port, kDefaultTimeout) {

@@ -36,13 +36,14 @@ class UdpSocket {
   void setTimeout(int32_t seconds) { timeout_ = seconds; }
 
   // sendMessage encodes `message` into a buffer of exactly its encoded size and sends it in one
-  // datagram to `to`. Returns the bytes sent, or 0 on failure.
+  // datagram to `to`. Returns the bytes sent, or 0 on failure (memory running out among them).
   uint32_t sendMessage(const SnmpMessageBase& message, const Ipv4SocketAddress& to);
   // sendBytes sends `size` bytes in one datagram; returns the bytes sent, or 0 with the error
   // recorded.
   uint32_t sendBytes(const uint8_t* bytes, size_t size, const Ipv4SocketAddress& to);
   // receiveMessage waits for one datagram from anyone and decodes it. Returns a new message owned
-  // by the caller, or null on time-out, on a failed receive or for a datagram that does not decode.
+  // by the caller, or null on time-out, on a failed receive, for a datagram that does not decode,
+  // or when memory for the message runs out.
   std::unique_ptr<SnmpMessage> receiveMessage();
   // readDatagram waits up to the time-out and reads one datagram into the buffer, which then holds
   // it followed by zero bytes. Returns the buffer, or null when nothing was read. A time-out or a

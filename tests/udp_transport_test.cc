@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cli/apply_request.h"
+#include "failing_allocation.h"
 #include "loopback_peer.h"
 #include "test_bytes.h"
 
@@ -168,6 +169,26 @@ TEST_F(UdpTransportTest, MessageTooLargeForADatagramSendsNothing) {
   UdpTransport transport(agent.port(), "127.0.0.1");
   EXPECT_EQ(0u, transport.send(*buildApplyRequest(std::string(65535, 'c'))));
   EXPECT_NE(0, transport.lastError());
+}
+
+// Running out of memory while encoding or decoding is a failed send or receive, not a crash.
+TEST_F(UdpTransportTest, MemoryRunningOutFailsTheSendOrTheReceive) {
+  LoopbackPeer agent;
+  UdpTransport transport(agent.port(), "127.0.0.1");
+  auto request = buildApplyRequest("private");
+  {
+    test::FailingAllocation failing;
+    EXPECT_EQ(0u, transport.send(*request));
+  }
+  sendApplyRequest(transport, agent);
+  agent.reply(kReply);
+  std::unique_ptr<SnmpMessage> reply;
+  {
+    test::FailingAllocation failing;
+    reply = transport.receive();
+  }
+  EXPECT_EQ(nullptr, reply);
+  EXPECT_EQ(static_cast<int32_t>(kReply.size()), transport.receivedLength());
 }
 
 }  // namespace
