@@ -10,8 +10,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cm
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANDREL_WERROR=ON -DVANDREL_GTEST_SOURCES=/usr/src/googletest
 cmake --build "$build"
 
-# A Wine prefix of the build's own, outside /tmp (each end-to-end namespace mounts a /tmp of its
-# own). No Mono or Gecko: nothing here needs them. Debug channels off: the tests compare stderr.
+# A Wine prefix of the build's own. No Mono or Gecko: nothing here needs them. Debug channels off:
+# the tests compare stderr.
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot --init </dev/null >/dev/null 2>&1

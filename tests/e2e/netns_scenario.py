@@ -95,8 +95,9 @@ class PrivateWine:
     creates the sockets that Windows programs ask for. A server started outside this namespace
     would be found and reused, and the tool's datagrams would leave from the machine's network
     instead of this namespace's loopback. So the namespace gets a /tmp of its own before anything
-    is put there, and its first Wine process starts a new server here. The Wine prefix and the
-    tool must therefore lie outside /tmp.
+    is put there, and its first Wine process starts a new server here. (Hiding only the server's
+    directory is not enough: a server that has just started outside still wins its lock.) A tool
+    or Wine prefix that lives under /tmp, as in a checkout there, is mounted back in its place.
 
     The server and the helper processes (services, device manager, ...) live on after the program
     that started them and keep its standard streams. Started by the tool they would hold its
@@ -106,10 +107,21 @@ class PrivateWine:
     def __init__(self, env, tool):
         self.env = env
         prefix = env.get("WINEPREFIX", os.path.expanduser("~/.wine"))
+        # The top folders under /tmp that hold the tool or the prefix, held open while /tmp is
+        # covered, then mounted back at their own paths.
+        kept = {}
         for path in (prefix, tool):
-            if os.path.realpath(path).startswith("/tmp/"):
-                raise RuntimeError(f"{path} is in /tmp, which Wine runs here do not see")
+            parts = os.path.realpath(path).split("/")
+            if len(parts) > 2 and parts[1] == "tmp":
+                top = "/tmp/" + parts[2]
+                kept.setdefault(top, os.open(top, os.O_PATH | os.O_DIRECTORY))
         subprocess.run(["mount", "-t", "tmpfs", "-o", "mode=1777", "tmpfs", "/tmp"], check=True)
+        for top, fd in kept.items():
+            os.makedirs(top)
+            # The path of an open folder, as the kernel reads it: not a name to look up again.
+            subprocess.run(["mount", "--no-canonicalize", "--bind", f"/proc/{os.getpid()}/fd/{fd}",
+                            top], check=True)
+            os.close(fd)
 
     def start(self):
         # A persistent server keeps the helpers running between wineboot and the tool.
